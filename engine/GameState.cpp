@@ -28,7 +28,9 @@ namespace {
 
 // Three secrets have only nine digits; a ten-digit game reads the missing tenth as '0' so that
 // it can still be won.
-char secretAt(std::string_view secret, std::uint32_t i) { return i < secret.size() ? secret[i] : '0'; }
+char secretAt(std::string_view secret, std::uint32_t i) {
+    return i < secret.size() ? secret[i] : '0';
+}
 
 } // namespace
 

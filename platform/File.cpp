@@ -91,7 +91,9 @@ void File::requireOpen() const {
     }
 }
 
-void File::fail(int osError) const { throw FileError(fileName_, osError); }
+void File::fail(int osError) const {
+    throw FileError(fileName_, osError);
+}
 
 std::size_t File::read(void* buffer, std::size_t count) {
     requireOpen();

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
-#include <cerrno>
 #include <string>
 
 // An unbuffered file over POSIX calls. Opening reports failure through its return value and an

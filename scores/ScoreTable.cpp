@@ -10,7 +10,8 @@ constexpr File::OpenMode writeCreate{File::Access::Write, true, false};
 
 } // namespace
 
-ScoreTable::ScoreTable(std::string fileName) : fileName_(std::move(fileName)) {}
+ScoreTable::ScoreTable(std::string fileName) : fileName_(std::move(fileName)) {
+}
 
 std::size_t ScoreTable::indexOf(std::uint32_t digitCount, ScoreRank rank) {
     if (digitCount < minDigits || digitCount > maxDigits) {

@@ -10,8 +10,8 @@ namespace {
 
 // The closed form of the generator's sum, with the lift of short values to ten digits.
 std::uint32_t closedForm(std::uint32_t n) {
-    const std::uint64_t wide = 1111111111ull + std::uint64_t{n} * 1234567895ull -
-                               std::uint64_t{n} * (n == 0 ? 0 : n - 1);
+    const std::uint64_t wide =
+        1111111111ull + std::uint64_t{n} * 1234567895ull - std::uint64_t{n} * (n == 0 ? 0 : n - 1);
     auto value = static_cast<std::uint32_t>(wide);
     if (value < 1000000000u) {
         value += (n & 7u) * 1000000000u;

@@ -1,5 +1,5 @@
-#include "FileError.h"
 #include "ScoreTable.h"
+#include "FileError.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 namespace fs = std::filesystem;
 
-const Bytes defaultRecord = {0xE7, 0x03, 0, 0, 'A', 'n', 'o', 'n', 'y', 'm',
+const Bytes defaultRecord = {0xE7, 0x03, 0,   0, 'A', 'n', 'o', 'n', 'y', 'm',
                              'o',  'u',  's', 0, 0,   0,   0,   0,   0,   0};
 
 Bytes defaultFile() {
@@ -108,9 +108,9 @@ TEST_F(ScoreTableTest, RankingFollowsStrictComparisons) {
         ScoreRank rank;
         std::vector<std::uint32_t> row;
     };
-    for (const Step& s : {Step{17, ScoreRank::Best, {17, 999, 999}},
-                          Step{17, ScoreRank::VeryGood, {17, 17, 999}},
-                          Step{12, ScoreRank::Best, {12, 17, 17}}}) {
+    for (const Step& s :
+         {Step{17, ScoreRank::Best, {17, 999, 999}}, Step{17, ScoreRank::VeryGood, {17, 17, 999}},
+          Step{12, ScoreRank::Best, {12, 17, 17}}}) {
         const auto rank = table.qualify(6, s.attempts);
         ASSERT_EQ(rank, s.rank) << s.attempts;
         table.insertResult(6, *rank, s.attempts);
@@ -146,7 +146,8 @@ TEST_F(ScoreTableTest, ShortNameLeavesOldBytesBehindItsTerminator) {
     table.insertResult(4, ScoreRank::Best, 1);
     table.setName(4, ScoreRank::Best, "Ann");
     table.saveTable();
-    const Bytes expected = {1, 0, 0, 0, 'A', 'n', 'n', 0, 'y', 'm', 'o', 'u', 's', 0, 0, 0, 0, 0, 0, 0};
+    const Bytes expected = {1,   0,   0,   0, 'A', 'n', 'n', 0, 'y', 'm',
+                            'o', 'u', 's', 0, 0,   0,   0,   0, 0,   0};
     EXPECT_EQ(recordBytes(TempDir::read("hiscr.dat"), 0), expected);
     EXPECT_EQ(recordBytes(TempDir::read("hiscr.dat"), 1), defaultRecord);
 }
@@ -156,8 +157,8 @@ TEST_F(ScoreTableTest, LongNamesStayInsideTheirField) {
     table.setName(5, ScoreRank::VeryGood, "ABCDEFGHIJKLMNOPQ"); // 17 characters
     table.saveTable();
     const Bytes file = TempDir::read("hiscr.dat");
-    const Bytes expected = {0xE7, 3, 0, 0, 'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J',
-                            'K',  'L', 'M', 'N', 'O', 0};
+    const Bytes expected = {0xE7, 3,   0,   0,   'A', 'B', 'C', 'D', 'E', 'F',
+                            'G',  'H', 'I', 'J', 'K', 'L', 'M', 'N', 'O', 0};
     EXPECT_EQ(recordBytes(file, 4), expected);
     for (std::size_t k : {3u, 5u}) {
         EXPECT_EQ(recordBytes(file, k), defaultRecord) << k;

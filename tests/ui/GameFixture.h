@@ -1,0 +1,94 @@
+#pragma once
+
+#include "../TempDir.h"
+#include "GameApp.h"
+#include "MainDialog.h"
+#include "UiDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+
+#include <cstdlib>
+#include <vector>
+
+namespace ids {
+inline constexpr int ok = 1;
+inline constexpr int start = 1000;
+inline constexpr int guess = 1001;
+inline constexpr int bulls = 1004;
+inline constexpr int cows = 1005;
+inline constexpr int attempts = 1006;
+inline constexpr int digitCount = 1007;
+inline constexpr int hofAttempts = 1029;
+inline constexpr int hofName = 1030;
+inline constexpr int hofDigits = 1031;
+inline constexpr int hofRank = 1032;
+} // namespace ids
+
+inline const QString wellDone = QStringLiteral("Well Done player! ,Press Strob to begin.");
+
+// The whole program in a temporary folder, driven through its windows.
+class GameFixture : public ::testing::Test {
+public:
+    TempDir dir;
+    GameApp app;
+    UiDriver ui;
+    QDialog* window = nullptr; // the main window, once the script has started
+    MainDialog* main = nullptr;
+
+    int play(const std::function<Script(GameFixture&)>& script) {
+        return ui.play(app, [this, script](UiDriver&) {
+            window = UiDriver::activeDialog();
+            main = dynamic_cast<MainDialog*>(Dialog::activeDialog());
+            return script(*this);
+        });
+    }
+
+    // Makes the next draw of the random generator pick secret n of the 64.
+    static void nextDrawPicks(unsigned n) {
+        for (unsigned seed = 1;; ++seed) {
+            std::srand(seed);
+            if ((static_cast<unsigned>(std::rand()) & 63u) == n) {
+                std::srand(seed);
+                return;
+            }
+        }
+    }
+
+    // Starts a game whose secret is 3580246899 and puts the focus in the guess field.
+    UiDriver::Until startKnownGame(unsigned n = 2) {
+        ui.post([n] { nextDrawPicks(n); });
+        ui.click(UiDriver::control(window, ids::start));
+        ui.click(UiDriver::control(window, ids::guess));
+        return ui.until([this] { return UiDriver::control(window, ids::guess)->hasFocus(); },
+                        "the guess field to take the focus");
+    }
+
+    QString shown(int id) const { return UiDriver::text(window, id); }
+
+    static QString modalText() {
+        auto* modal = QApplication::activeModalWidget();
+        return modal != nullptr ? modal->property("text").toString() : QString();
+    }
+
+    static std::vector<unsigned char> record(std::size_t index) {
+        const auto file = TempDir::read("hiscr.dat");
+        if (file.size() < (index + 1) * 20) {
+            return {};
+        }
+        return {file.begin() + static_cast<long>(index * 20),
+                file.begin() + static_cast<long>(index * 20 + 20)};
+    }
+
+    static std::vector<unsigned char> recordOf(unsigned attempts, const std::string& name,
+                                               const std::string& rest = "") {
+        std::vector<unsigned char> bytes = {static_cast<unsigned char>(attempts),
+                                            static_cast<unsigned char>(attempts >> 8), 0, 0};
+        std::string field = name + '\0' + rest;
+        field.resize(16, '\0');
+        bytes.insert(bytes.end(), field.begin(), field.end());
+        return bytes;
+    }
+};

@@ -1,0 +1,10 @@
+#include "GameApp.h"
+
+#include "MainDialog.h"
+
+bool GameApp::InitInstance() {
+    MainDialog dialog(scores_, playerName_);
+    dialog.doModal();
+    // No message loop is to run after the main window closes.
+    return false;
+}
