@@ -194,7 +194,11 @@ QWidget* DialogWindow::createControl(const ControlTemplate& c, const DialogUnits
         widget->setFocusPolicy(hasStyle(c.style, Style::TabStop) ? Qt::StrongFocus
                                                                  : Qt::ClickFocus);
     }
-    widget->setGeometry(toQRect(units.toPixels(c.rect)));
+    if (auto* label = dynamic_cast<StaticText*>(widget)) {
+        label->place(toQRect(units.toPixels(c.rect)));
+    } else {
+        widget->setGeometry(toQRect(units.toPixels(c.rect)));
+    }
     widget->setEnabled(!hasStyle(c.style, Style::Disabled));
     if (c.id != idStatic) {
         widget->setObjectName(QString::number(c.id.value));

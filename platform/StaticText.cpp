@@ -1,7 +1,10 @@
 #include "StaticText.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
 #include <QTextOption>
+#include <algorithm>
 
 StaticText::StaticText(const QString& text, Qt::Alignment alignment, bool wordWrap, bool noPrefix,
                        QWidget* parent)
@@ -13,7 +16,24 @@ StaticText::StaticText(const QString& text, Qt::Alignment alignment, bool wordWr
 
 void StaticText::setText(const QString& text) {
     text_ = text;
+    fitText();
     update();
+}
+
+void StaticText::place(const QRect& rect) {
+    placed_ = rect;
+    fitText();
+}
+
+// Our fonts run a little wider than the ones the dialogs were laid out for. A one-line label
+// that no longer fits would wrap its last word out of sight; it overflows to the right instead.
+void StaticText::fitText() {
+    const QFontMetrics metrics = fontMetrics();
+    QRect rect = placed_;
+    if (!text_.contains(u'\n') && placed_.height() < 2 * metrics.lineSpacing()) {
+        rect.setWidth(std::max(placed_.width(), metrics.horizontalAdvance(shownText()) + 1));
+    }
+    setGeometry(rect);
 }
 
 QString StaticText::shownText() const {
@@ -35,7 +55,8 @@ void StaticText::paintEvent(QPaintEvent*) {
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     QTextOption option(alignment_ | Qt::AlignTop);
-    option.setWrapMode(wordWrap_ ? QTextOption::WordWrap : QTextOption::NoWrap);
+    const bool oneLine = !text_.contains(u'\n') && height() < 2 * fontMetrics().lineSpacing();
+    option.setWrapMode(wordWrap_ && !oneLine ? QTextOption::WordWrap : QTextOption::NoWrap);
     const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     option.setTabStopDistance(8.0 * fontMetrics().horizontalAdvance(letters) / 52.0);
     painter.drawText(QRectF(rect()), shownText(), option);

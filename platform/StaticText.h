@@ -12,15 +12,19 @@ public:
 
     QString text() const { return text_; }
     void setText(const QString& text);
+    // Sets the place the template gives the control.
+    void place(const QRect& rect);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QString shownText() const;
+    void fitText();
 
     QString text_;
     Qt::Alignment alignment_;
     bool wordWrap_;
     bool noPrefix_;
+    QRect placed_;
 };

@@ -66,6 +66,13 @@ public:
                         "the guess field to take the focus");
     }
 
+    // Waits until every other window has closed and the main window has the keyboard again.
+    UiDriver::Until backToMain() {
+        return ui.until(
+            [this] { return UiDriver::activeDialog() == window && window->isActiveWindow(); },
+            "the main window to be active");
+    }
+
     QString shown(int id) const { return UiDriver::text(window, id); }
 
     static QString modalText() {

@@ -81,7 +81,7 @@ TEST_F(GameFixture, WinOnFirstAttemptEntersTheHallOfFameOnce) {
         EXPECT_EQ(record(0), recordOf(1, "Anonymous"));
         EXPECT_EQ(record(1), anonymous);
         t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.ui.until([&] { return UiDriver::activeDialog() == t.window; }, "main window");
+        co_await t.backToMain();
         co_await t.ui.settled();
         EXPECT_EQ(UiDriver::activeDialog(), t.window) << "the win sequence ran a second time";
         EXPECT_EQ(t.shown(ids::bulls), "4");
@@ -100,7 +100,7 @@ TEST_F(GameFixture, BetterSecondWinMovesTheFirstDown) {
         t.ui.key(name, Qt::Key_Return);
         co_await t.ui.dialog("zareduz");
         t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.ui.until([&] { return UiDriver::activeDialog() == t.window; }, "main window");
+        co_await t.backToMain();
 
         co_await t.startKnownGame();
         t.ui.type(UiDriver::edit(t.window, ids::guess), "3580");
@@ -144,7 +144,7 @@ TEST_F(GameFixture, LongNamesAreLimitedToSeventeenAndStoredInTheirField) {
         EXPECT_EQ(record(0), recordOf(1, "ABCDEFGHIJKLMNO"));
         EXPECT_EQ(record(1), anonymous);
         t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.ui.until([&] { return UiDriver::activeDialog() == t.window; }, "main window");
+        co_await t.backToMain();
 
         // The whole name is offered next time, and stored cut to its field again.
         co_await t.startKnownGame();
@@ -206,7 +206,7 @@ TEST_F(GameFixture, FullDiskAtAWinIsReportedAndThePlayGoesOn) {
         co_await t.ui.dialog("zareduz");
         EXPECT_EQ(modalText(), "hiscr.dat: No space left on device");
         t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.ui.until([&] { return UiDriver::activeDialog() == t.window; }, "main window");
+        co_await t.backToMain();
         co_await t.ui.settled();
         EXPECT_EQ(UiDriver::activeDialog(), t.window) << "no closing message after the error";
         EXPECT_EQ(t.main->game().attempts, 1u);

@@ -86,7 +86,8 @@ UiDriver::Until UiDriver::dialog(const QString& title) {
     return until(
         [title] {
             const QWidget* modal = QApplication::activeModalWidget();
-            return modal != nullptr && modal->isVisible() && modal->windowTitle() == title;
+            return modal != nullptr && modal->isVisible() && modal->isActiveWindow() &&
+                   modal->windowTitle() == title;
         },
         "the window " + title.toStdString());
 }
