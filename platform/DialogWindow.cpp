@@ -365,7 +365,10 @@ int DialogWindow::execModal(QDialog& window) {
 
 void DialogWindow::endAllModal(int result) {
     for (auto it = modalWindows().rbegin(); it != modalWindows().rend(); ++it) {
-        (*it)->done(result);
+        // A window that has already ended keeps the result it ended with.
+        if ((*it)->isVisible()) {
+            (*it)->done(result);
+        }
     }
 }
 
