@@ -177,19 +177,33 @@ UiDriver::Until UiDriver::menuOpen() {
 }
 
 void UiDriver::clickMenuItem(const QString& itemText) {
-    post([itemText] {
-        QMenu* menu = openPopup();
-        if (menu == nullptr) {
+    post([this, itemText] { clickMenuItemWhenOpen(itemText, 1000); });
+}
+
+// The menu opens a moment after its click; the item waits for it.
+void UiDriver::clickMenuItemWhenOpen(const QString& itemText, int triesLeft) {
+    QMenu* menu = openPopup();
+    if (menu == nullptr) {
+        if (triesLeft > 0) {
+            QTimer::singleShot(2, context_.get(), [this, itemText, triesLeft] {
+                clickMenuItemWhenOpen(itemText, triesLeft - 1);
+            });
+        }
+        return;
+    }
+    for (QAction* action : menu->actions()) {
+        if (action->text() == itemText) {
+            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
+                              menu->actionGeometry(action).center());
             return;
         }
-        for (QAction* action : menu->actions()) {
-            if (action->text() == itemText) {
-                QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
-                                  menu->actionGeometry(action).center());
-                return;
-            }
-        }
-    });
+    }
+    ADD_FAILURE() << "no menu item " << itemText.toStdString();
+}
+
+void UiDriver::chooseMenu(QWidget* window, const QString& menuText, const QString& itemText) {
+    openMenu(window, menuText);
+    clickMenuItem(itemText);
 }
 
 QMenu* UiDriver::openPopup() {

@@ -86,7 +86,9 @@ public:
     // Opens a menu of the window's menu bar with a click; wait for it with menuOpen().
     void openMenu(QWidget* window, const QString& menuText);
     Until menuOpen();
+    // Clicks an item of the open menu, once it is open.
     void clickMenuItem(const QString& itemText);
+    void chooseMenu(QWidget* window, const QString& menuText, const QString& itemText);
 
     static QDialog* activeDialog();
     static QWidget* control(QWidget* window, int id);
@@ -96,6 +98,7 @@ public:
 
 private:
     void poll();
+    void clickMenuItemWhenOpen(const QString& itemText, int triesLeft);
     void timedOut();
 
     std::chrono::milliseconds timeout_;
