@@ -18,3 +18,9 @@ CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZAREDUZ
     -DZAREDUZ_TESTS=OFF -DZAREDUZ_FUZZ=ON -DZAREDUZ_SANITIZE=ON
 cmake --build build/fuzz
 ctest --test-dir build/fuzz --output-on-failure
+
+# The installable game: install rules, desktop entry, metainfo and the Debian package.
+cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DZAREDUZ_TESTS=OFF \
+    -DCMAKE_INSTALL_PREFIX=/usr
+cmake --build build/package
+tests/package/check-package.sh . build/package

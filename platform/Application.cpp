@@ -41,6 +41,9 @@ int Application::run(int argc, char** argv) {
     if (QCoreApplication::instance() == nullptr) {
         owned = std::make_unique<QApplication>(argc_, argv);
     }
+    if (!desktopId_.empty()) {
+        QGuiApplication::setDesktopFileName(QString::fromStdString(desktopId_));
+    }
     quitRequested_ = false;
     exitCode_ = 0;
     try {

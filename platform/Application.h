@@ -27,12 +27,17 @@ public:
     static Application* current();
 
 protected:
+    // The reverse-DNS id the desktop entry and icon are installed under, so that the desktop
+    // matches the window to them.
+    void setDesktopId(std::string id) { desktopId_ = std::move(id); }
+
     // Runs the program; its result is not used.
     virtual bool InitInstance() = 0;
 
 private:
     std::unique_ptr<QObject> context_; // posted requests die with the application
     std::string title_;
+    std::string desktopId_;
     int argc_ = 0;
     bool quitRequested_ = false;
     int exitCode_ = 0;

@@ -2,6 +2,8 @@
 
 #include "MainDialog.h"
 
+GameApp::GameApp() { setDesktopId(ZAREDUZ_APP_ID); }
+
 bool GameApp::InitInstance() {
     MainDialog dialog(scores_, playerName_);
     dialog.doModal();

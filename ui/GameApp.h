@@ -8,6 +8,8 @@
 // The program: runs the main window, and holds what lives as long as the process does.
 class GameApp : public Application {
 public:
+    GameApp();
+
     ScoreTable& scores() { return scores_; }
     std::string& playerName() { return playerName_; }
 
