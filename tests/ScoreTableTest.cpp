@@ -130,6 +130,7 @@ TEST_F(ScoreTableTest, ResultMovesRecordsDownWithTheirNames) {
     }
     EXPECT_EQ(row(table, 4), (std::vector<std::uint32_t>{5, 8, 9}));
     EXPECT_EQ(table.qualify(4, 9), std::nullopt);
+    EXPECT_EQ(table.qualify(4, 8), ScoreRank::Good);
 
     ASSERT_EQ(table.qualify(4, 6), ScoreRank::VeryGood);
     table.insertResult(4, ScoreRank::VeryGood, 6);

@@ -26,6 +26,7 @@ TEST_F(GameFixture, FirstStartWritesDefaultsAndWaitsForStart) {
         EXPECT_EQ(t.shown(ids::attempts), "0");
         EXPECT_EQ(QApplication::focusWidget(), UiDriver::control(t.window, ids::start));
         EXPECT_EQ(t.window->windowTitle(), "Zareduz");
+        EXPECT_NE(t.main->queryDragIcon(), nullptr) << "dragging shows the icon";
     });
 }
 
