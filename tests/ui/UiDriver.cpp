@@ -102,39 +102,34 @@ void UiDriver::post(std::function<void()> action) {
     QTimer::singleShot(0, context_.get(), std::move(action));
 }
 
-void UiDriver::click(QWidget* widget, Qt::MouseButton button) {
+void UiDriver::postTo(QWidget* widget, std::function<void(QWidget*)> action) {
     QPointer<QWidget> guard(widget);
-    post([guard, button] {
+    post([guard, action = std::move(action)] {
         if (guard) {
-            QTest::mouseClick(guard, button);
+            action(guard);
         }
     });
 }
 
+void UiDriver::click(QWidget* widget, Qt::MouseButton button) {
+    postTo(widget, [button](QWidget* w) { QTest::mouseClick(w, button); });
+}
+
 void UiDriver::clickAt(QWidget* window, QPoint position, Qt::MouseButton button) {
-    QPointer<QWidget> guard(window);
-    post([guard, position, button] {
-        if (guard && guard->windowHandle() != nullptr) {
-            QTest::mouseClick(guard->windowHandle(), button, Qt::NoModifier, position);
+    postTo(window, [position, button](QWidget* w) {
+        if (w->windowHandle() != nullptr) {
+            QTest::mouseClick(w->windowHandle(), button, Qt::NoModifier, position);
         }
     });
 }
 
 void UiDriver::type(QWidget* widget, const QString& text) {
-    QPointer<QWidget> guard(widget);
-    post([guard, text] {
-        if (guard) {
-            QTest::keyClicks(guard, text);
-        }
-    });
+    postTo(widget, [text](QWidget* w) { QTest::keyClicks(w, text); });
 }
 
 void UiDriver::key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers) {
-    QPointer<QWidget> guard(widget);
-    post([guard, key, modifiers] {
-        if (guard) {
-            QTest::keyClick(guard, static_cast<Qt::Key>(key), modifiers);
-        }
+    postTo(widget, [key, modifiers](QWidget* w) {
+        QTest::keyClick(w, static_cast<Qt::Key>(key), modifiers);
     });
 }
 

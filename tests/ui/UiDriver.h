@@ -76,6 +76,8 @@ public:
     Until settled();
 
     void post(std::function<void()> action);
+    // Posts an action on a widget that is skipped if the widget is gone by then.
+    void postTo(QWidget* widget, std::function<void(QWidget*)> action);
     void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton);
     // A click through the window system, so that it hits whatever is at that point.
     void clickAt(QWidget* window, QPoint position, Qt::MouseButton button);
