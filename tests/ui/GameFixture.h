@@ -66,6 +66,15 @@ public:
                         "the guess field to take the focus");
     }
 
+    // Plays a game with the known secret by typing the guesses, and waits for the Hall of Fame.
+    UiDriver::Until winKnownGame(const QString& typed, unsigned n = 2) {
+        ui.post([n] { nextDrawPicks(n); });
+        ui.click(UiDriver::control(window, ids::start));
+        ui.click(UiDriver::control(window, ids::guess));
+        ui.type(UiDriver::control(window, ids::guess), typed);
+        return ui.dialog("Zareduz Hall Of Fame");
+    }
+
     // Waits until every other window has closed and the main window has the keyboard again.
     UiDriver::Until backToMain() {
         return ui.until(

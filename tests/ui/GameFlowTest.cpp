@@ -65,9 +65,7 @@ TEST_F(GameFixture, GuessIsScoredWhenItReachesTheDigitCount) {
 
 TEST_F(GameFixture, WinOnFirstAttemptEntersTheHallOfFameOnce) {
     play([](GameFixture& t) -> Script {
-        co_await t.startKnownGame();
-        t.ui.type(UiDriver::edit(t.window, ids::guess), "3580");
-        co_await t.ui.dialog("Zareduz Hall Of Fame");
+        co_await t.winKnownGame("3580");
         QDialog* hall = UiDriver::activeDialog();
         EXPECT_EQ(UiDriver::text(hall, ids::hofAttempts), "1");
         EXPECT_EQ(UiDriver::text(hall, ids::hofDigits), "4");
@@ -92,9 +90,7 @@ TEST_F(GameFixture, WinOnFirstAttemptEntersTheHallOfFameOnce) {
 
 TEST_F(GameFixture, BetterSecondWinMovesTheFirstDown) {
     play([](GameFixture& t) -> Script {
-        co_await t.startKnownGame();
-        t.ui.type(UiDriver::edit(t.window, ids::guess), "00003580");
-        co_await t.ui.dialog("Zareduz Hall Of Fame");
+        co_await t.winKnownGame("00003580");
         QLineEdit* name = UiDriver::edit(UiDriver::activeDialog(), ids::hofName);
         t.ui.key(name, Qt::Key_A, Qt::ControlModifier);
         t.ui.type(name, "Ann");
@@ -103,9 +99,7 @@ TEST_F(GameFixture, BetterSecondWinMovesTheFirstDown) {
         t.ui.keyToFocus(Qt::Key_Return);
         co_await t.backToMain();
 
-        co_await t.startKnownGame();
-        t.ui.type(UiDriver::edit(t.window, ids::guess), "3580");
-        co_await t.ui.dialog("Zareduz Hall Of Fame");
+        co_await t.winKnownGame("3580");
         EXPECT_EQ(UiDriver::text(UiDriver::activeDialog(), ids::hofName), "Ann")
             << "the last name entered is offered";
         t.ui.keyToFocus(Qt::Key_Return);
@@ -119,9 +113,7 @@ TEST_F(GameFixture, BetterSecondWinMovesTheFirstDown) {
 
 TEST_F(GameFixture, EscapeInTheHallOfFameKeepsThePresetName) {
     play([](GameFixture& t) -> Script {
-        co_await t.startKnownGame();
-        t.ui.type(UiDriver::edit(t.window, ids::guess), "3580");
-        co_await t.ui.dialog("Zareduz Hall Of Fame");
+        co_await t.winKnownGame("3580");
         QLineEdit* name = UiDriver::edit(UiDriver::activeDialog(), ids::hofName);
         t.ui.type(name, "Zed");
         t.ui.key(name, Qt::Key_Escape);
@@ -133,9 +125,7 @@ TEST_F(GameFixture, EscapeInTheHallOfFameKeepsThePresetName) {
 
 TEST_F(GameFixture, LongNamesAreLimitedToSeventeenAndStoredInTheirField) {
     play([](GameFixture& t) -> Script {
-        co_await t.startKnownGame();
-        t.ui.type(UiDriver::edit(t.window, ids::guess), "3580");
-        co_await t.ui.dialog("Zareduz Hall Of Fame");
+        co_await t.winKnownGame("3580");
         QLineEdit* name = UiDriver::edit(UiDriver::activeDialog(), ids::hofName);
         t.ui.key(name, Qt::Key_A, Qt::ControlModifier);
         t.ui.type(name, "ABCDEFGHIJKLMNOPQR");
@@ -148,9 +138,7 @@ TEST_F(GameFixture, LongNamesAreLimitedToSeventeenAndStoredInTheirField) {
         co_await t.backToMain();
 
         // The whole name is offered next time, and stored cut to its field again.
-        co_await t.startKnownGame();
-        t.ui.type(UiDriver::edit(t.window, ids::guess), "3580");
-        co_await t.ui.dialog("Zareduz Hall Of Fame");
+        co_await t.winKnownGame("3580");
         EXPECT_EQ(UiDriver::text(UiDriver::activeDialog(), ids::hofRank), "a Very Good");
         EXPECT_EQ(UiDriver::text(UiDriver::activeDialog(), ids::hofName), "ABCDEFGHIJKLMNOPQ");
         t.ui.keyToFocus(Qt::Key_Return);

@@ -161,9 +161,7 @@ TEST_F(MenuDialogs, BestScoresShowTheFileAfterAWin) {
         t.ui.click(choice(5));
         t.ui.keyToFocus(Qt::Key_Return);
         co_await t.backToMain();
-        co_await t.startKnownGame();
-        t.ui.type(UiDriver::edit(t.window, ids::guess), QString("00000").repeated(8) + "35802");
-        co_await t.ui.dialog("Zareduz Hall Of Fame");
+        co_await t.winKnownGame(QString("00000").repeated(8) + "35802");
         QLineEdit* name = UiDriver::edit(UiDriver::activeDialog(), ids::hofName);
         t.ui.key(name, Qt::Key_A, Qt::ControlModifier);
         t.ui.type(name, "Ann");
@@ -187,10 +185,8 @@ TEST_F(MenuDialogs, BestScoresShowTheFileAfterAWin) {
 TEST_F(MenuDialogs, ResetDeletesTheFileAndTheDefaultsReturnWhenTheDialogCloses) {
     play([](GameFixture& g) -> Script {
         auto& t = static_cast<MenuDialogs&>(g);
-        co_await t.startKnownGame();
-        t.ui.type(UiDriver::edit(t.window, ids::guess), "0000"
-                                                        "3580");
-        co_await t.ui.dialog("Zareduz Hall Of Fame");
+        co_await t.winKnownGame("0000"
+                                "3580");
         t.ui.keyToFocus(Qt::Key_Return);
         co_await t.ui.dialog("zareduz");
         t.ui.keyToFocus(Qt::Key_Return);
@@ -211,9 +207,7 @@ TEST_F(MenuDialogs, ResetDeletesTheFileAndTheDefaultsReturnWhenTheDialogCloses) 
         EXPECT_EQ(record(0), anonymous);
         EXPECT_EQ(TempDir::read("hiscr.dat").size(), 420u);
 
-        co_await t.startKnownGame();
-        t.ui.type(UiDriver::edit(t.window, ids::guess), QString("0000").repeated(5) + "3580");
-        co_await t.ui.dialog("Zareduz Hall Of Fame");
+        co_await t.winKnownGame(QString("0000").repeated(5) + "3580");
         EXPECT_EQ(UiDriver::text(UiDriver::activeDialog(), ids::hofRank), "The Best");
         EXPECT_EQ(UiDriver::text(UiDriver::activeDialog(), ids::hofAttempts), "6");
         t.ui.keyToFocus(Qt::Key_Return);
