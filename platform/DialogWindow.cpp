@@ -3,13 +3,13 @@
 #include "Application.h"
 #include "ClientArea.h"
 #include "Dialog.h"
+#include "GroupFrame.h"
 #include "QtText.h"
 #include "StaticText.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,7 +109,7 @@ DialogWindow::DialogWindow(Dialog& dialog, QWidget* owner)
         }
     }
     // Group boxes only frame the controls inside them; they must not cover them.
-    for (QGroupBox* box : client_->findChildren<QGroupBox*>()) {
+    for (GroupFrame* box : client_->findChildren<GroupFrame*>()) {
         box->lower();
     }
     setFixedSize(client.width, top + client.height);
@@ -172,13 +172,9 @@ QWidget* DialogWindow::createControl(const ControlTemplate& c, const DialogUnits
                                     !hasStyle(c.style, Style::AlignCenter | Style::AlignRight),
                                 hasStyle(c.style, Style::NoPrefix), client_);
         break;
-    case ControlKind::GroupBox: {
-        auto* box = new QGroupBox(text, client_);
-        box->setAttribute(Qt::WA_TransparentForMouseEvents);
-        box->setFocusPolicy(Qt::NoFocus);
-        widget = box;
+    case ControlKind::GroupBox:
+        widget = new GroupFrame(text, client_);
         break;
-    }
     case ControlKind::Icon: {
         auto* label = new QLabel(client_);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -258,7 +254,7 @@ QString DialogWindow::controlText(int id) const {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         return button->text();
     }
-    if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+    if (auto* box = dynamic_cast<GroupFrame*>(widget)) {
         return box->title();
     }
     if (auto* label = dynamic_cast<StaticText*>(widget)) {
@@ -273,7 +269,7 @@ void DialogWindow::setControlText(int id, const QString& text) {
         edit->setText(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(text);
-    } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+    } else if (auto* box = dynamic_cast<GroupFrame*>(widget)) {
         box->setTitle(text);
     } else if (auto* label = dynamic_cast<StaticText*>(widget)) {
         label->setText(text);
