@@ -2,6 +2,7 @@
 
 #include "../TempDir.h"
 #include "GameApp.h"
+#include "KnownDraw.h"
 #include "MainDialog.h"
 #include "UiDriver.h"
 
@@ -46,20 +47,9 @@ public:
         });
     }
 
-    // Makes the next draw of the random generator pick secret n of the 64.
-    static void nextDrawPicks(unsigned n) {
-        for (unsigned seed = 1;; ++seed) {
-            std::srand(seed);
-            if ((static_cast<unsigned>(std::rand()) & 63u) == n) {
-                std::srand(seed);
-                return;
-            }
-        }
-    }
-
     // Starts a game whose secret is 3580246899 and puts the focus in the guess field.
     UiDriver::Until startKnownGame(unsigned n = 2) {
-        ui.post([n] { nextDrawPicks(n); });
+        ui.post([n] { seedNextDraw(n); });
         ui.click(UiDriver::control(window, ids::start));
         ui.click(UiDriver::control(window, ids::guess));
         return ui.until([this] { return UiDriver::control(window, ids::guess)->hasFocus(); },
@@ -68,7 +58,7 @@ public:
 
     // Plays a game with the known secret by typing the guesses, and waits for the Hall of Fame.
     UiDriver::Until winKnownGame(const QString& typed, unsigned n = 2) {
-        ui.post([n] { nextDrawPicks(n); });
+        ui.post([n] { seedNextDraw(n); });
         ui.click(UiDriver::control(window, ids::start));
         ui.click(UiDriver::control(window, ids::guess));
         ui.type(UiDriver::control(window, ids::guess), typed);
