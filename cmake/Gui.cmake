@@ -8,6 +8,7 @@ add_library(zareduz_platform STATIC
     platform/Dialog.cpp
     platform/DialogWindow.cpp
     platform/GroupFrame.cpp
+    platform/ModalStack.cpp
     platform/StaticText.cpp
     platform/Windows1252.cpp)
 target_include_directories(zareduz_platform PUBLIC platform)

@@ -1,7 +1,7 @@
 #include "Application.h"
 
 #include "Dialog.h"
-#include "DialogWindow.h"
+#include "ModalStack.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -49,8 +49,8 @@ int Application::run(int argc, char** argv) {
     try {
         InitInstance();
     } catch (const std::exception& error) {
-        DialogWindow::messageBox(nullptr, QString::fromLocal8Bit(error.what()),
-                                 QString::fromStdString(title_));
+        ModalStack::messageBox(nullptr, QString::fromLocal8Bit(error.what()),
+                               QString::fromStdString(title_));
     }
     return quitRequested_ ? exitCode_ : 0;
 }
@@ -62,6 +62,6 @@ void Application::postQuitRequest(int exitCode) {
         }
         quitRequested_ = true;
         exitCode_ = exitCode;
-        DialogWindow::endAllModal(Dialog::quitResult);
+        ModalStack::endAll(Dialog::quitResult);
     });
 }

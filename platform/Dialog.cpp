@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "DataExchange.h"
 #include "DialogWindow.h"
+#include "ModalStack.h"
 #include "QtText.h"
 
 #include <QCoreApplication>
@@ -60,7 +61,7 @@ int Dialog::doModal() {
     int result = endResult_;
     if (!ended_) {
         window_->placeCentred();
-        result = DialogWindow::execModal(*window_);
+        result = ModalStack::run(*window_);
     }
     runningDialogs().pop_back();
     window_.reset();
@@ -153,7 +154,7 @@ void Dialog::messageBox(std::string_view text, std::string_view caption) {
     if (parent == nullptr && activeDialog() != nullptr) {
         parent = activeDialog()->window_.get();
     }
-    DialogWindow::messageBox(parent, QtText::fromBytes(text), title);
+    ModalStack::messageBox(parent, QtText::fromBytes(text), title);
 }
 
 void Dialog::setIcon(const IconResource& icon) {

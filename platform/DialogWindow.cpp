@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,11 +23,6 @@
 #include <QWindow>
 
 namespace {
-
-std::vector<QDialog*>& modalWindows() {
-    static std::vector<QDialog*> windows;
-    return windows;
-}
 
 // The faces dialogs were designed with do not exist here; the system's sans-serif face takes
 // their place at the same size.
@@ -346,31 +340,6 @@ void DialogWindow::placeCentred() {
                                  std::max(available.top(), available.bottom() - frame.height())));
     }
     move(frame.topLeft());
-}
-
-int DialogWindow::execModal(QDialog& window) {
-    modalWindows().push_back(&window);
-    const int result = window.exec();
-    modalWindows().pop_back();
-    // The owner takes the keyboard back, as it does when any modal window closes.
-    if (QWidget* owner = window.parentWidget()) {
-        owner->window()->activateWindow();
-    }
-    return result;
-}
-
-void DialogWindow::endAllModal(int result) {
-    for (auto it = modalWindows().rbegin(); it != modalWindows().rend(); ++it) {
-        // A window that has already ended keeps the result it ended with.
-        if ((*it)->isVisible()) {
-            (*it)->done(result);
-        }
-    }
-}
-
-void DialogWindow::messageBox(QWidget* parent, const QString& text, const QString& caption) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
-    execModal(box);
 }
 
 void DialogWindow::paintClient(QPainter& painter) {

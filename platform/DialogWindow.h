@@ -35,11 +35,6 @@ public:
     QSize clientSize() const;
     void placeCentred();
 
-    // Runs a modal window and ends it early when a quit request arrives.
-    static int execModal(QDialog& window);
-    static void endAllModal(int result);
-    static void messageBox(QWidget* parent, const QString& text, const QString& caption);
-
     static QIcon makeIcon(const IconResource& icon);
 
     // Called by the client area.
