@@ -10,8 +10,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QTest>
 
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace ids {
@@ -66,10 +68,27 @@ public:
     }
 
     // Waits until every other window has closed and the main window has the keyboard again.
-    UiDriver::Until backToMain() {
+    UiDriver::Until backToMain() { return backToMainAfter(std::make_shared<bool>(true)); }
+
+    // The same, once a posted action has set the flag: until then the main window may still be
+    // active because the window the action waits for has not opened yet.
+    UiDriver::Until backToMainAfter(std::shared_ptr<bool> done) {
         return ui.until(
-            [this] { return UiDriver::activeDialog() == window && window->isActiveWindow(); },
+            [this, done] {
+                return *done && UiDriver::activeDialog() == window && window->isActiveWindow();
+            },
             "the main window to be active");
+    }
+
+    // Closes the closing message, once it appears, and waits for the main window.
+    UiDriver::Until closeMessage() {
+        auto closed = std::make_shared<bool>(false);
+        ui.postWhen([] { return UiDriver::isActive("zareduz"); },
+                    [closed] {
+                        *closed = true;
+                        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+                    });
+        return backToMainAfter(closed);
     }
 
     QString shown(int id) const { return UiDriver::text(window, id); }

@@ -95,9 +95,7 @@ TEST_F(GameFixture, BetterSecondWinMovesTheFirstDown) {
         t.ui.key(name, Qt::Key_A, Qt::ControlModifier);
         t.ui.type(name, "Ann");
         t.ui.key(name, Qt::Key_Return);
-        co_await t.ui.dialog("zareduz");
-        t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.backToMain();
+        co_await t.closeMessage();
 
         co_await t.winKnownGame("3580");
         EXPECT_EQ(UiDriver::text(UiDriver::activeDialog(), ids::hofName), "Ann")

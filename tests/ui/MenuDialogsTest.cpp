@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTest>
 
 #include <filesystem>
 
@@ -46,7 +47,17 @@ public:
         return ui.dialog("Zareduz Best Scores");
     }
     // Chooses a digit count in the Settings dialog and closes it with OK.
-    Script chooseDigits(int digits);
+    UiDriver::Until chooseDigits(int digits) {
+        ui.chooseMenu(window, "&Game", "Game &Settings");
+        auto chosen = std::make_shared<bool>(false);
+        ui.postWhen([] { return UiDriver::isActive("Zareduz Settings"); },
+                    [digits, chosen] {
+                        *chosen = true;
+                        QTest::mouseClick(choice(digits), Qt::LeftButton);
+                        QTest::keyClick(UiDriver::activeDialog(), Qt::Key_Return);
+                    });
+        return backToMainAfter(chosen);
+    }
 };
 
 TEST_F(MenuDialogs, SettingsChangesTheDigitCountOnlyThroughOkOrRightClick) {
@@ -94,10 +105,7 @@ TEST_F(MenuDialogs, FewerDigitsMidGameScoreTheWaitingTextOnlyAtTheNextChange) {
         t.ui.type(guess, "1234");
         co_await t.ui.textIs(t.window, ids::guess, "1234");
 
-        co_await t.openSettings();
-        t.ui.click(choice(4));
-        t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.backToMain();
+        co_await t.chooseDigits(4);
         EXPECT_EQ(t.shown(ids::digitCount), "4");
         EXPECT_EQ(guess->text(), "1234");
         EXPECT_EQ(t.shown(ids::attempts), "0");
@@ -115,19 +123,13 @@ TEST_F(MenuDialogs, FewerDigitsMidGameScoreTheWaitingTextOnlyAtTheNextChange) {
 TEST_F(MenuDialogs, LoweringTheCountToTheBullsWinsAtTheNextChange) {
     play([](GameFixture& g) -> Script {
         auto& t = static_cast<MenuDialogs&>(g);
-        co_await t.openSettings();
-        t.ui.click(choice(5));
-        t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.backToMain();
+        co_await t.chooseDigits(5);
         co_await t.startKnownGame(0); // 1111111111
         QLineEdit* guess = UiDriver::edit(t.window, ids::guess);
         t.ui.type(guess, "21111");
         co_await t.ui.textIs(t.window, ids::bulls, "4");
 
-        co_await t.openSettings();
-        t.ui.click(choice(4));
-        t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.backToMain();
+        co_await t.chooseDigits(4);
         co_await t.ui.settled();
         EXPECT_EQ(QApplication::activeModalWidget(), t.window) << "showing is no change";
         t.ui.click(guess);
@@ -136,9 +138,7 @@ TEST_F(MenuDialogs, LoweringTheCountToTheBullsWinsAtTheNextChange) {
         EXPECT_EQ(UiDriver::text(UiDriver::activeDialog(), ids::hofAttempts), "1");
         EXPECT_EQ(UiDriver::text(UiDriver::activeDialog(), ids::hofDigits), "4");
         t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.ui.dialog("zareduz");
-        t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.backToMain();
+        co_await t.closeMessage();
         EXPECT_EQ(guess->text(), "7");
         EXPECT_FALSE(guess->isEnabled());
         EXPECT_EQ(record(0), recordOf(1, "Anonymous"));
@@ -157,18 +157,13 @@ TEST_F(MenuDialogs, BestScoresShowTheFileAfterAWin) {
         t.ui.keyToFocus(Qt::Key_Return);
         co_await t.backToMain();
 
-        co_await t.openSettings();
-        t.ui.click(choice(5));
-        t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.backToMain();
+        co_await t.chooseDigits(5);
         co_await t.winKnownGame(QString("00000").repeated(8) + "35802");
         QLineEdit* name = UiDriver::edit(UiDriver::activeDialog(), ids::hofName);
         t.ui.key(name, Qt::Key_A, Qt::ControlModifier);
         t.ui.type(name, "Ann");
         t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.ui.dialog("zareduz");
-        t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.backToMain();
+        co_await t.closeMessage();
 
         co_await t.openBestScores();
         EXPECT_EQ(cell(3, 0), "9");
@@ -188,9 +183,7 @@ TEST_F(MenuDialogs, ResetDeletesTheFileAndTheDefaultsReturnWhenTheDialogCloses) 
         co_await t.winKnownGame("0000"
                                 "3580");
         t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.ui.dialog("zareduz");
-        t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.backToMain();
+        co_await t.closeMessage();
 
         co_await t.openBestScores();
         QDialog* best = UiDriver::activeDialog();
@@ -211,9 +204,7 @@ TEST_F(MenuDialogs, ResetDeletesTheFileAndTheDefaultsReturnWhenTheDialogCloses) 
         EXPECT_EQ(UiDriver::text(UiDriver::activeDialog(), ids::hofRank), "The Best");
         EXPECT_EQ(UiDriver::text(UiDriver::activeDialog(), ids::hofAttempts), "6");
         t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.ui.dialog("zareduz");
-        t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.backToMain();
+        co_await t.closeMessage();
         EXPECT_EQ(record(0), recordOf(6, "Anonymous"));
         EXPECT_EQ(record(1), anonymous);
     });
@@ -222,10 +213,7 @@ TEST_F(MenuDialogs, ResetDeletesTheFileAndTheDefaultsReturnWhenTheDialogCloses) 
 TEST_F(MenuDialogs, ClosingBestScoresEndsTheGameAndResetsTheCount) {
     play([](GameFixture& g) -> Script {
         auto& t = static_cast<MenuDialogs&>(g);
-        co_await t.openSettings();
-        t.ui.click(choice(6));
-        t.ui.keyToFocus(Qt::Key_Return);
-        co_await t.backToMain();
+        co_await t.chooseDigits(6);
         co_await t.startKnownGame();
         t.ui.type(UiDriver::edit(t.window, ids::guess), "12");
 

@@ -82,14 +82,14 @@ UiDriver::Until UiDriver::until(std::function<bool()> condition, std::string wha
     return Until{*this, std::move(condition), std::move(what)};
 }
 
+bool UiDriver::isActive(const QString& title) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr && modal->isVisible() && modal->isActiveWindow() &&
+           modal->windowTitle() == title;
+}
+
 UiDriver::Until UiDriver::dialog(const QString& title) {
-    return until(
-        [title] {
-            const QWidget* modal = QApplication::activeModalWidget();
-            return modal != nullptr && modal->isVisible() && modal->isActiveWindow() &&
-                   modal->windowTitle() == title;
-        },
-        "the window " + title.toStdString());
+    return until([title] { return isActive(title); }, "the window " + title.toStdString());
 }
 
 UiDriver::Until UiDriver::textIs(QWidget* window, int id, const QString& expected) {
@@ -171,29 +171,40 @@ UiDriver::Until UiDriver::menuOpen() {
     return until([] { return openPopup() != nullptr; }, "a menu to open");
 }
 
-void UiDriver::clickMenuItem(const QString& itemText) {
-    post([this, itemText] { clickMenuItemWhenOpen(itemText, 1000); });
+void UiDriver::postWhen(std::function<bool()> condition, std::function<void()> action) {
+    post([this, condition = std::move(condition), action = std::move(action)] {
+        runWhen(condition, action, 1000);
+    });
+}
+
+// Tries again every few milliseconds until the condition holds, in whichever loop is innermost.
+void UiDriver::runWhen(const std::function<bool()>& condition, const std::function<void()>& action,
+                       int triesLeft) {
+    if (condition()) {
+        action();
+    } else if (triesLeft > 0) {
+        QTimer::singleShot(2, context_.get(), [this, condition, action, triesLeft] {
+            runWhen(condition, action, triesLeft - 1);
+        });
+    } else {
+        ADD_FAILURE() << "a posted action waited in vain";
+    }
 }
 
 // The menu opens a moment after its click; the item waits for it.
-void UiDriver::clickMenuItemWhenOpen(const QString& itemText, int triesLeft) {
-    QMenu* menu = openPopup();
-    if (menu == nullptr) {
-        if (triesLeft > 0) {
-            QTimer::singleShot(2, context_.get(), [this, itemText, triesLeft] {
-                clickMenuItemWhenOpen(itemText, triesLeft - 1);
-            });
-        }
-        return;
-    }
-    for (QAction* action : menu->actions()) {
-        if (action->text() == itemText) {
-            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
-                              menu->actionGeometry(action).center());
-            return;
-        }
-    }
-    ADD_FAILURE() << "no menu item " << itemText.toStdString();
+void UiDriver::clickMenuItem(const QString& itemText) {
+    postWhen([] { return openPopup() != nullptr; },
+             [itemText] {
+                 QMenu* menu = openPopup();
+                 for (QAction* action : menu->actions()) {
+                     if (action->text() == itemText) {
+                         QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
+                                           menu->actionGeometry(action).center());
+                         return;
+                     }
+                 }
+                 ADD_FAILURE() << "no menu item " << itemText.toStdString();
+             });
 }
 
 void UiDriver::chooseMenu(QWidget* window, const QString& menuText, const QString& itemText) {

@@ -76,6 +76,9 @@ public:
     Until settled();
 
     void post(std::function<void()> action);
+    // Posts an action that waits, without holding up the script, until the condition holds;
+    // for input meant for a window that a previous input is about to open.
+    void postWhen(std::function<bool()> condition, std::function<void()> action);
     // Posts an action on a widget that is skipped if the widget is gone by then.
     void postTo(QWidget* widget, std::function<void(QWidget*)> action);
     void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton);
@@ -93,6 +96,8 @@ public:
     void chooseMenu(QWidget* window, const QString& menuText, const QString& itemText);
 
     static QDialog* activeDialog();
+    // Whether the active modal window has this title and the keyboard.
+    static bool isActive(const QString& title);
     static QWidget* control(QWidget* window, int id);
     static QLineEdit* edit(QWidget* window, int id);
     static QString text(QWidget* window, int id);
@@ -100,7 +105,8 @@ public:
 
 private:
     void poll();
-    void clickMenuItemWhenOpen(const QString& itemText, int triesLeft);
+    void runWhen(const std::function<bool()>& condition, const std::function<void()>& action,
+                 int triesLeft);
     void timedOut();
 
     std::chrono::milliseconds timeout_;
